@@ -32,15 +32,17 @@ std::string shellQuote(const std::string& s) {
 
 }  // namespace
 
-CliResult cliRun(const std::vector<std::string>& args, const std::string& dir) {
+CliResult cliRun(const std::vector<std::string>& args, const std::string& dir,
+                 const std::string& shellSetup) {
   namespace fs = std::filesystem;
   const fs::path capture = fs::path(dir).parent_path() /
                            (fs::path(dir).filename().string() + ".capture");
   fs::create_directories(capture);
   const std::string outPath = (capture / "stdout").string();
   const std::string errPath = (capture / "stderr").string();
-  std::string command = "cd " + shellQuote(dir) + " && exec " +
-                        shellQuote(DUVOX_BIN);
+  std::string command = "cd " + shellQuote(dir) + " && ";
+  if (!shellSetup.empty()) command += shellSetup + "; ";
+  command += "exec " + shellQuote(DUVOX_BIN);
   for (const std::string& a : args) command += " " + shellQuote(a);
   command += " </dev/null >" + shellQuote(outPath) + " 2>" + shellQuote(errPath);
   const int raw = std::system(command.c_str());

@@ -18,7 +18,10 @@ extern const int kExitFailure;
 // error captured separately. Where the console streams are text streams that
 // turn each line feed into CR LF, the CR LF pairs are turned back here, and
 // only here, so the tests compare the same bytes on every platform.
-CliResult cliRun(const std::vector<std::string>& args, const std::string& dir);
+// `shellSetup`, where the platform has a POSIX shell, runs before the tool
+// starts (a resource limit, say).
+CliResult cliRun(const std::vector<std::string>& args, const std::string& dir,
+                 const std::string& shellSetup = "");
 
 // The UTF-8 text converted to Shift_JIS (code page 932) by the system's own
 // converter, never by duvox's tables.
