@@ -71,7 +71,7 @@ int wavFramesCopy(WavFilePair* files, std::FILE* out,
           std::fread(gSecondBlock, kFrameBytes, paired, files->second);
       if (got < paired) whole = std::min(whole, got);
       wavSamplesInterleave<Frame>(gFirstBlock, gSecondBlock,
-                                         std::min(whole, paired));
+                                  std::min(whole, paired));
       secondLeft -= static_cast<std::uint32_t>(paired);
     }
     if (whole > 0 &&
