@@ -20,7 +20,7 @@ unsigned char gSecondBlock[kWavBlockBytes];
 
 // Puts the left sample of each of the `frames` frames in `second` into the
 // right-hand slot of the same frame in `first`. A frame is handled as one
-// unsigned word of Frame's size, so the loop is plain loads, shifts, masks
+// unsigned word of Frame's size, so the loop is plain loads, a shift, a mask
 // and stores that the compiler turns into vector code; a sample at a time,
 // the 8-bit copy would cost as much again as its reads and writes.
 template <typename Frame>
@@ -29,21 +29,23 @@ void wavSamplesInterleave(unsigned char* first, const unsigned char* second,
   constexpr std::size_t kSampleBytes = sizeof(Frame) / 2;
   constexpr unsigned kSampleBits = 8 * kSampleBytes;
   // The bits that hold the left sample of a frame loaded from memory, built
-  // from bytes so that it holds for either byte order.
+  // from bytes so that it holds for either byte order. When they are the low
+  // bits, a shift up moves a left sample into the right-hand slot, else a
+  // shift down; either way the slot it leaves comes out zero. Both are
+  // constants, so the choice is made at compile time.
   unsigned char leftBytes[sizeof(Frame)] = {};
   std::memset(leftBytes, 0xFF, kSampleBytes);
   Frame left;
   std::memcpy(&left, leftBytes, sizeof left);
-  const Frame right = static_cast<Frame>(~left);
+  const bool leftIsLow = (left & 1u) != 0;
   for (std::size_t i = 0; i < frames; ++i) {
     Frame mine;
     Frame theirs;
     std::memcpy(&mine, first + i * sizeof(Frame), sizeof mine);
     std::memcpy(&theirs, second + i * sizeof(Frame), sizeof theirs);
-    // Rotating by one sample swaps the two samples of a frame in memory in
-    // either byte order, which brings the second's left sample to the right.
-    theirs = static_cast<Frame>(theirs << kSampleBits | theirs >> kSampleBits);
-    mine = static_cast<Frame>((mine & left) | (theirs & right));
+    const Frame moved = leftIsLow ? static_cast<Frame>(theirs << kSampleBits)
+                                  : static_cast<Frame>(theirs >> kSampleBits);
+    mine = static_cast<Frame>((mine & left) | moved);
     std::memcpy(first + i * sizeof(Frame), &mine, sizeof mine);
   }
 }
