@@ -34,14 +34,15 @@ done
 
 # $1: the cross objdump, $2: the expected file format, then the programs.
 check_exe() {
-  local objdump=$1 format=$2 exe dlls
+  local objdump=$1 format=$2 exe headers dlls
   shift 2
   for exe in "$@"; do
-    "$objdump" -f "$exe" | grep -q "file format $format\$" ||
-      { echo "$exe: not $format"; "$objdump" -f "$exe"; return 1; }
-    "$objdump" -p "$exe" | grep -q '^Subsystem.*(Windows CUI)' ||
+    headers=$("$objdump" -f -p "$exe")
+    grep -q "file format $format\$" <<<"$headers" ||
+      { echo "$exe: not $format"; return 1; }
+    grep -q '^Subsystem.*(Windows CUI)' <<<"$headers" ||
       { echo "$exe: not a console program"; return 1; }
-    dlls=$("$objdump" -p "$exe" | awk '/DLL Name:/ {print $3}' | sort -u)
+    dlls=$(awk '/DLL Name:/ {print $3}' <<<"$headers" | sort -u)
     if grep -qviE '^(kernel32|msvcrt|advapi32|user32|shell32|ws2_32)\.dll$' <<<"$dlls"; then
       echo "$exe needs more than Windows' own DLLs:" $dlls
       return 1
