@@ -11,7 +11,8 @@ struct CliResult {
   std::string err;     // standard error, byte for byte
 };
 
-// The exit status of `return -1` as a parent process sees it.
+// The exit status of `return -1` as a parent process sees it: 255 on POSIX,
+// -1 (0xFFFFFFFF) on Windows.
 extern const int kExitFailure;
 
 // Runs duvox with `args` in the folder `dir`, standard output and standard
@@ -19,9 +20,15 @@ extern const int kExitFailure;
 // turn each line feed into CR LF, the CR LF pairs are turned back here, and
 // only here, so the tests compare the same bytes on every platform.
 // `shellSetup`, where the platform has a POSIX shell, runs before the tool
-// starts (a resource limit, say).
+// starts (a resource limit, say); on Windows it must be empty.
 CliResult cliRun(const std::vector<std::string>& args, const std::string& dir,
                  const std::string& shellSetup = "");
+
+// What a text stream that turns each line feed into CR LF (Windows' standard
+// output and standard error) wrote, with each CR LF turned back into LF. A
+// lone CR stays. Returns false, leaving `text` as it was, if some LF has no
+// CR before it: such a stream never writes one.
+bool textStreamToLf(const std::string& raw, std::string* text);
 
 // The UTF-8 text converted to Shift_JIS (code page 932) by the system's own
 // converter, never by duvox's tables.
