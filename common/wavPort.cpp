@@ -1,7 +1,17 @@
 #include "common/wavPort.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <filesystem>
 #include <system_error>
+#endif
 
 #ifdef _WIN32
 // The C library's long is 32 bits here; the 64-bit calls reach past 2 GiB.
@@ -22,12 +32,43 @@ std::int64_t wavFileTell(std::FILE* file) {
 }
 #endif
 
+#ifdef _WIN32
+namespace {
+
+// The volume and file index of the file `name` reaches, through any links.
+// The name is taken in the ANSI code page, as fopen takes it; converting it
+// by any other rule (std::filesystem's) can reach no file for a Japanese
+// name, and an output that names an input would then go unnoticed.
+bool wavFileIdGet(const char* name, BY_HANDLE_FILE_INFORMATION* id) {
+  const HANDLE file = CreateFileA(
+      name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool known = GetFileInformationByHandle(file, id) != 0;
+  CloseHandle(file);
+  return known;
+}
+
+}  // namespace
+
 int wavFileMatch(const char* name1, const char* name2) {
-  // equivalent() compares the files themselves (device and inode, or the
-  // volume and file index on Windows), so case, separators, links and
-  // relative spellings all resolve; a missing file is an error, not a match.
+  BY_HANDLE_FILE_INFORMATION id1;
+  BY_HANDLE_FILE_INFORMATION id2;
+  if (!wavFileIdGet(name1, &id1) || !wavFileIdGet(name2, &id2)) return 0;
+  return id1.dwVolumeSerialNumber == id2.dwVolumeSerialNumber &&
+                 id1.nFileIndexHigh == id2.nFileIndexHigh &&
+                 id1.nFileIndexLow == id2.nFileIndexLow
+             ? 1
+             : 0;
+}
+#else
+int wavFileMatch(const char* name1, const char* name2) {
+  // equivalent() compares the files themselves (device and inode), so
+  // relative spellings and links all resolve; a missing file is an error,
+  // not a match.
   std::error_code error;
   const bool same = std::filesystem::equivalent(
       std::filesystem::path(name1), std::filesystem::path(name2), error);
   return !error && same ? 1 : 0;
 }
+#endif

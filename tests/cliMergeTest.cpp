@@ -210,6 +210,38 @@ TEST_F(CliOutputIsInputTest, WindowsSpellingsAreRefused) {
 #endif
 }
 
+// A name outside ASCII, as a Japanese user's files have, in the bytes the
+// system's file names take: the ANSI code page on Windows (a character
+// beyond Latin-1 that the code page holds), Shift_JIS bytes on POSIX.
+std::string nonAsciiName() {
+#ifdef _WIN32
+  for (const wchar_t* w : {L"\u97f3", L"\u20ac", L"\u03a9"}) {
+    char bytes[16];
+    BOOL lossy = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, w, -1,
+                                      bytes, sizeof bytes, nullptr, &lossy);
+    if (n > 1 && !lossy) return "x" + std::string(bytes) + ".wav";
+  }
+  return "";
+#else
+  return "x" + sjis("音") + ".wav";
+#endif
+}
+
+TEST_F(CliOutputIsInputTest, NonAsciiNameIsRefused) {
+  const std::string name = nonAsciiName();
+  if (name.empty()) GTEST_SKIP() << "the code page holds none of the names";
+  makeInput(name, 3, 16, 400);
+  const std::string before = fileRead(path(name));
+  const CliResult r = run({name, "b.wav", name});
+  EXPECT_EQ(r.status, kExitFailure);
+  const std::string tail =
+      sjis("出力ファイル ") + name + sjis(" が入力ファイルと同じです.\n");
+  ASSERT_GE(r.err.size(), tail.size());
+  EXPECT_EQ(r.err.substr(r.err.size() - tail.size()), tail);
+  EXPECT_TRUE(fileRead(path(name)) == before);
+}
+
 TEST_F(CliOutputIsInputTest, SymbolicLinksAreRefused) {
 #ifdef _WIN32
   // std::filesystem has no symlinks on mingw; Windows itself makes them

@@ -28,7 +28,10 @@ void TempDirTest::TearDown() {
 }
 
 std::string TempDirTest::path(const std::string& name) const {
-  return (dir_ / name).string();
+  // Joined as bytes: a name outside ASCII stays in the bytes the test gave,
+  // whatever std::filesystem would make of it.
+  return dir_.string() +
+         static_cast<char>(std::filesystem::path::preferred_separator) + name;
 }
 
 bool TempDirTest::exists(const std::string& name) const {

@@ -1,7 +1,6 @@
 #include "support/wavBuilder.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <stdexcept>
 
 std::uint32_t TestFmt::byteRateValue() const {
@@ -116,14 +115,29 @@ std::string mergeModel(const std::string& firstData,
   return out;
 }
 
+// C streams, as the tool uses: on Windows they take a name in the ANSI code
+// page, so a test reaches the very file the tool reaches by that name.
 std::string fileRead(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::FILE* in = std::fopen(path.c_str(), "rb");
   if (!in) throw std::runtime_error("cannot read " + path);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  char block[65536];
+  std::size_t got;
+  while ((got = std::fread(block, 1, sizeof block, in)) > 0) {
+    bytes.append(block, got);
+  }
+  const bool failed = std::ferror(in) != 0;
+  std::fclose(in);
+  if (failed) throw std::runtime_error("cannot read " + path);
+  return bytes;
 }
 
 void fileWrite(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::FILE* out = std::fopen(path.c_str(), "wb");
   if (!out) throw std::runtime_error("cannot write " + path);
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  if (std::fclose(out) != 0 || !written) {
+    throw std::runtime_error("cannot write " + path);
+  }
 }
