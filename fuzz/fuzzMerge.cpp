@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "fuzz/fuzzFiles.h"
 #include "wavin/wavInfo.h"
@@ -13,14 +15,15 @@
 namespace {
 
 // main's flow after its argument check (app/main.cpp): both inspections,
-// the stereo check, the merge. Returns main's exit status.
-int fuzzMain(const char* in1, const char* in2, const char* out) {
+// the stereo check, the merge. Returns main's exit status; `infos` is left
+// as the merge left it, the longer input first.
+int fuzzMain(const char* in1, const char* in2, const char* out,
+             WavInfoPair* infos) {
   WavNamePair names{in1, in2};
-  WavInfoPair infos;
-  if (wavInfoRead(in1, &infos.first) != 0) return -1;
-  if (wavInfoRead(in2, &infos.second) != 0) return -1;
-  if (infos.first.channels != 2 || infos.second.channels != 2) return -1;
-  if (wavFileWrite(&names, out, &infos) != 0) return -1;
+  if (wavInfoRead(in1, &infos->first) != 0) return -1;
+  if (wavInfoRead(in2, &infos->second) != 0) return -1;
+  if (infos->first.channels != 2 || infos->second.channels != 2) return -1;
+  if (wavFileWrite(&names, out, infos) != 0) return -1;
   return 0;
 }
 
@@ -40,9 +43,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   if (first > size) first = size;
   fuzzFileWrite(in1, data, first);
   fuzzFileWrite(in2, data + first, size - first);
+  WavInfoPair infos;
+  int result = 0;
   {
     FuzzQuiet quiet;
-    fuzzMain(in1.c_str(), in2.c_str(), out.c_str());
+    result = fuzzMain(in1.c_str(), in2.c_str(), out.c_str(), &infos);
+  }
+  // A merge that succeeded wrote the header and every whole frame of the
+  // longer input, no more and no less.
+  if (result == 0) {
+    const std::uint32_t frame = infos.first.bitsPerSample / 4u;
+    std::error_code error;
+    const auto written = std::filesystem::file_size(out, error);
+    if (error || written != kWavHeaderSize + std::uintmax_t{
+                                infos.first.dataSize / frame * frame}) {
+      __builtin_trap();
+    }
   }
   std::remove(out.c_str());
   return 0;
