@@ -43,6 +43,7 @@ class CliFaultTest : public TempDirTest {
 // empty name is the same.
 TEST_F(CliFaultTest, InputThatIsNoFile) {
   const ReportText a = canonicalReport("a.wav", TestFmt{}, 400);
+  const std::string tooLong = std::string(300, 'n') + ".wav";
   const struct {
     const char* what;
     std::vector<std::string> args;
@@ -60,6 +61,8 @@ TEST_F(CliFaultTest, InputThatIsNoFile) {
        " をオープンできません.\n"},
       {"second leads through a file", {"a.wav", "a.wav/x.wav", "out.wav"},
        a.out, a.err + " a.wav/x.wavをオープンできません.\n"},
+      {"first has a name longer than any file's", {tooLong, "a.wav", "out.wav"},
+       "", " " + tooLong + "をオープンできません.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -103,16 +106,17 @@ TEST_F(CliFaultTest, EndlessAndEmptyDevicesAsInput) {
 #endif
 
 // Outputs that cannot be created, beyond a missing folder and a folder: a
-// path through a regular file, and an empty name. The inputs stay as they
-// were.
+// path through a regular file, an empty name, a name longer than any file's.
+// The inputs stay as they were.
 TEST_F(CliFaultTest, OutputThatCannotBeCreated) {
   fileWrite(path("b.wav"), stereoWav(2, 16, 50));
   const std::string b = fileRead(path("b.wav"));
   const ReportText ra = canonicalReport("a.wav", TestFmt{}, 400);
   const ReportText rb = canonicalReport("b.wav", TestFmt{}, 200);
   for (const std::string& out : {std::string("a.wav/out.wav"), std::string(""),
-                                std::string("folder/keep.txt/out.wav")}) {
-    SCOPED_TRACE("[" + out + "]");
+                                std::string("folder/keep.txt/out.wav"),
+                                std::string(300, 'o') + ".wav"}) {
+    SCOPED_TRACE("[" + out.substr(0, 40) + "]");
     const CliResult r = cliRun({"a.wav", "b.wav", out}, dir_.string());
     EXPECT_EQ(r.status, kExitFailure);
     EXPECT_EQ(r.out, sjis(ra.out + rb.out));
