@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash .ci/apt.sh cmake make g++ libgtest-dev libgmock-dev python3 libc-bin
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+asan=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS=$asan:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cmake --preset asan
 cmake --build --preset asan -j2

@@ -2,6 +2,7 @@
 // the file.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "fuzz/fuzzFiles.h"
 #include "wavin/wavInfo.h"
@@ -18,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   }
   // An accepted file has what the merge relies on: a sample size it can
   // copy, and sample data that starts after a chunk header in the file.
-  if (result == 0 &&
-      ((info.bitsPerSample != 8 && info.bitsPerSample != 16) ||
-       info.dataOffset < 20 || info.dataOffset > static_cast<std::int64_t>(size))) {
-    __builtin_trap();
-  }
+  const bool sizeOk = info.bitsPerSample == 8 || info.bitsPerSample == 16;
+  const bool offsetOk =
+      info.dataOffset >= 20 &&
+      info.dataOffset <= static_cast<std::int64_t>(size);
+  if (result == 0 && (!sizeOk || !offsetOk)) __builtin_trap();
   return 0;
 }
