@@ -1,6 +1,8 @@
 #include "wavin/wavInfo.h"
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "common/wavBytes.h"
 #include "common/wavPort.h"
@@ -66,7 +68,11 @@ int wavFmtRead(std::FILE* file, unsigned char body[kWavFmtSize]) {
 
 int wavInfoRead(const char* name, WavInfo* info) {
   *info = WavInfo{};
-  WavFile file(std::fopen(name, "rb"));
+  // A folder opens for reading on some systems, and only its first read
+  // fails; like a missing file, it is an input that cannot be opened.
+  std::error_code error;
+  const bool folder = std::filesystem::is_directory(name, error);
+  WavFile file(folder ? nullptr : std::fopen(name, "rb"));
   if (!file) {
     std::fprintf(stderr, kTextInputOpenFailed, name);
     return -1;
