@@ -9,11 +9,16 @@
 #endif
 #include <windows.h>
 #else
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <system_error>
 #endif
 
 #ifdef _WIN32
+// fopen refuses a folder here.
+std::FILE* wavFileOpenRead(const char* name) { return std::fopen(name, "rb"); }
+
 // The C library's long is 32 bits here; the 64-bit calls reach past 2 GiB.
 int wavFileSeek(std::FILE* file, std::int64_t pos) {
   return _fseeki64(file, pos, SEEK_SET) == 0 ? 0 : -1;
@@ -21,6 +26,16 @@ int wavFileSeek(std::FILE* file, std::int64_t pos) {
 
 std::int64_t wavFileTell(std::FILE* file) { return _ftelli64(file); }
 #else
+std::FILE* wavFileOpenRead(const char* name) {
+  std::FILE* file = std::fopen(name, "rb");
+  struct stat status;
+  if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
 // The build defines _FILE_OFFSET_BITS=64, so off_t is 64 bits everywhere.
 int wavFileSeek(std::FILE* file, std::int64_t pos) {
   if (pos < 0) return -1;

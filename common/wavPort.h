@@ -7,6 +7,11 @@
 #include <cstdio>
 #include <memory>
 
+// Opens the file `name` for binary reading ("rb"), or returns nullptr. A
+// folder is never opened: some systems open one for reading and fail only
+// at its first read.
+std::FILE* wavFileOpenRead(const char* name);
+
 // Moves the stream to the absolute byte position `pos`, which may lie past
 // 2 GiB (and past the end of the file). Returns 0, or -1 if the stream
 // cannot be positioned there.

@@ -1,8 +1,6 @@
 #include "wavin/wavInfo.h"
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "common/wavBytes.h"
 #include "common/wavPort.h"
@@ -68,11 +66,8 @@ int wavFmtRead(std::FILE* file, unsigned char body[kWavFmtSize]) {
 
 int wavInfoRead(const char* name, WavInfo* info) {
   *info = WavInfo{};
-  // A folder opens for reading on some systems, and only its first read
-  // fails; like a missing file, it is an input that cannot be opened.
-  std::error_code error;
-  const bool folder = std::filesystem::is_directory(name, error);
-  WavFile file(folder ? nullptr : std::fopen(name, "rb"));
+  // A folder, like a missing file, is an input that cannot be opened.
+  WavFile file(wavFileOpenRead(name));
   if (!file) {
     std::fprintf(stderr, kTextInputOpenFailed, name);
     return -1;

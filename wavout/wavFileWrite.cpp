@@ -9,7 +9,7 @@ namespace {
 // Opens an input for the block copy. Its reads go straight to the file:
 // a stream buffer would only add a copy of every block.
 WavFile wavInputOpen(const char* name) {
-  WavFile file(std::fopen(name, "rb"));
+  WavFile file(wavFileOpenRead(name));
   if (file) std::setvbuf(file.get(), nullptr, _IONBF, 0);
   return file;
 }
