@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Usage: bash .ci/apt.sh PACKAGE...
 # Installs whichever of the named Debian packages this machine lacks
-# (apt-get update first, once per machine run).
+# (apt-get update first, once per checkout: a machine handed on from an
+# earlier run may hold package lists too old to install from).
 set -euo pipefail
 missing=()
 for p in "$@"; do
@@ -9,7 +10,8 @@ for p in "$@"; do
 done
 [ "${#missing[@]}" -eq 0 ] && exit 0
 export DEBIAN_FRONTEND=noninteractive
-stamp=/tmp/duvox-apt-updated
+stamp="$(cd "$(dirname "$0")/.." && pwd)/build/.apt-updated"
+mkdir -p "$(dirname "$stamp")"
 if [ ! -e "$stamp" ]; then
   apt-get update
   touch "$stamp"
